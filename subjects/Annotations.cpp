@@ -1,0 +1,43 @@
+#include "Annotations.h"
+
+#include "IoError.h"
+#include "TextHelpers.h"
+
+namespace qx {
+
+bool hasAnnotations(const AnnotationFields& fields) {
+  for (const std::string& line : fields.lines)
+    if (!line.empty()) return true;
+  return !fields.textNumber.empty();
+}
+
+AnnotationRecord buildRegistrationAnnotation(const AnnotationFields& fields) {
+  AnnotationRecord record;
+  for (int line = 1; line <= 3; ++line) record.setLine(line, fields.lines[std::size_t(line - 1)]);
+  std::string note = fields.lines[3].substr(0, AnnotationRecord::kNoteWidth);
+  note.resize(AnnotationRecord::kNoteWidth, ' ');
+  record.setLine(4, note + fields.textNumber);
+  return record;
+}
+
+std::optional<std::size_t> writeRegistrationAnnotation(const SubjectArchive& archive, std::size_t birthNumber,
+                                                       const AnnotationFields& fields) {
+  if (archive.isTemporary() || !hasAnnotations(fields)) return std::nullopt;
+
+  RecordFile annotations = archive.openAnnotations(RecordFile::Mode::ReadWrite);
+  const std::size_t number = annotations.count();
+  if (number > std::size_t(kLargestRecordNumber))
+    throw IoError(IoErrorCode::WriteFailed, annotations.path().string());
+  annotations.writeRecord(number, buildRegistrationAnnotation(fields));
+  // The annotation is on the disk before a birth record points to it.
+  annotations.sync();
+
+  RecordFile births = archive.openBirths(RecordFile::Mode::ReadWrite);
+  BirthRecord birth = births.readRecord<BirthRecord>(birthNumber);
+  birth.setAnnotationIndex(padZeros(long(number), 5));
+  births.writeRecord(birthNumber, birth);
+  births.sync();
+  return number;
+}
+
+}  // namespace qx
