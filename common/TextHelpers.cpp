@@ -74,6 +74,30 @@ std::string fixedDecimal(Extended x, int n) {
   return plain.substr(0, std::size_t(std::max(n, 0)));
 }
 
+std::string generalFloatText(Extended x) {
+  if (x == 0 || !std::isfinite(x)) return x == 0 ? "0" : formatRealText(x);
+  // 15 significant digits, rounded, from the real text form's mantissa.
+  const std::string sci = formatRealText(std::fabs(x));
+  std::string digits = sci.substr(1, 1) + sci.substr(3, 14);
+  const int exponent = std::atoi(sci.c_str() + 18);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string text = x < 0 ? "-" : "";
+  if (exponent < 15 && std::fabs(x) >= 0.00001L) {
+    if (exponent < 0) {
+      text += "0," + std::string(std::size_t(-exponent - 1), '0') + digits;
+    } else if (int(digits.size()) <= exponent + 1) {
+      text += digits + std::string(std::size_t(exponent + 1 - int(digits.size())), '0');
+    } else {
+      text += digits.substr(0, std::size_t(exponent + 1)) + "," + digits.substr(std::size_t(exponent + 1));
+    }
+  } else {
+    text += digits.substr(0, 1);
+    if (digits.size() > 1) text += "," + digits.substr(1);
+    text += "E" + std::to_string(exponent);
+  }
+  return text;
+}
+
 std::string signedCorrText(Extended corr) { return std::string(-corr >= 0 ? "+" : "-") + fixedDecimal(corr, 4); }
 
 void delaySeconds(unsigned seconds, unsigned milliseconds) {

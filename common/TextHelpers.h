@@ -28,6 +28,13 @@ std::string trimTrailingJunk(std::string_view s);
 // form is made from the 15-digit scientific text of the real text form.
 std::string fixedDecimal(Extended x, int n);
 
+// The general float-to-text form: at most 15 significant digits, trailing
+// zeros dropped, "," as the decimal separator; plain decimal notation for
+// values from 0.00001 with at most 15 digits before the separator, otherwise
+// scientific ("1,5E-6", "2E20"). -1 gives "-1", 5.5 "5,5", 2446000.72916667
+// "2446000,72916667".
+std::string generalFloatText(Extended x);
+
 // The zone offset shown to the user: the sign of -corr ("+" when -corr >= 0)
 // followed by fixedDecimal(corr, 4). Corr = -1 gives "+1.00".
 std::string signedCorrText(Extended corr);

@@ -60,7 +60,8 @@ Vector3 toEcliptic(Extended x, Extended y, const OrbitRotation& rot) {
 
 HeliocentricState heliocentricState(const OrbitalElements& el) {
   const KeplerSolution k = solveKepler(el.M, el.e);
-  const Extended rate = 0.01720209L / ((1 - el.e * k.cosE) * std::exp(1.5L * std::log(el.a)));
+  const Extended aPow15 = el.aPow15 != 0 ? el.aPow15 : std::exp(1.5L * std::log(el.a));
+  const Extended rate = 0.01720209L / ((1 - el.e * k.cosE) * aPow15);
   const Extended root = std::sqrt(1 - el.e * el.e);
   const Extended x = el.a * (k.cosE - el.e);
   const Extended y = el.a * root * k.sinE;

@@ -21,6 +21,8 @@ struct OrbitalElements {
   Extended w = 0;  // argument of perihelion
   Extended N = 0;  // longitude of the ascending node
   Extended i = 0;  // inclination
+  // a^1.5 (as exp(1.5 ln a)) for the rate of E; filled from `a` when 0.
+  Extended aPow15 = 0;
 };
 
 // E - e sin E = M solved to convergence (the series' accuracy needs the

@@ -163,12 +163,34 @@ Vector3 perturbationTerms(int body, Extended T) {
 
 }  // namespace
 
+// a^1.5 of every element set, computed once: the semi-major axes are
+// constants of the sets.
+struct AxisPowers {
+  Extended major[8], early[5], minor[5];
+};
+
+const AxisPowers& axisPowers() {
+  static const AxisPowers powers = [] {
+    AxisPowers p{};
+    auto power = [](const ElementSet& set) { return std::exp(1.5L * std::log(set.a.at(0))); };
+    for (int k = 0; k < 8; ++k) p.major[k] = power(kMajorElements[k]);
+    for (int k = 0; k < 5; ++k) p.early[k] = power(kEarlyElements[k]);
+    for (int k = 0; k < 5; ++k) p.minor[k] = power(kMinorElements[k]);
+    return p;
+  }();
+  return powers;
+}
+
 OrbitalElements planetElements(int body, Extended T) {
   const ElementSet* set = nullptr;
+  Extended aPow15 = 0;
   if (body >= 3 && body <= 10) {
-    set = (body >= 6 && T < -2) ? &kEarlyElements[body - 6] : &kMajorElements[body - 3];
+    const bool early = body >= 6 && T < -2;
+    set = early ? &kEarlyElements[body - 6] : &kMajorElements[body - 3];
+    aPow15 = early ? axisPowers().early[body - 6] : axisPowers().major[body - 3];
   } else if (body >= 15 && body <= 19) {
     set = &kMinorElements[body - 15];
+    aPow15 = axisPowers().minor[body - 15];
   } else {
     return {};
   }
@@ -179,6 +201,7 @@ OrbitalElements planetElements(int body, Extended T) {
   el.w = set->w.at(T) * kDegToRad;
   el.N = set->N.at(T) * kDegToRad;
   el.i = set->i.at(T) * kDegToRad;
+  el.aPow15 = aPow15;
   return el;
 }
 

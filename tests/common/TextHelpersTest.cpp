@@ -40,6 +40,23 @@ TEST(TextHelpers, SignedCorrTextShowsTheZoneOffset) {
   }
 }
 
+TEST(TextHelpers, GeneralFloatTextIsTheShortestFifteenDigitForm) {
+  struct Case {
+    long double x;
+    const char* text;
+  };
+  const Case cases[] = {
+      {-1, "-1"},           {5, "5"},          {-5.5L, "-5,5"},      {0, "0"},
+      {0.25L, "0,25"},      {0.00001L, "0,00001"}, {0.000001L, "1E-6"},  {1e20L, "1E20"},
+      {2446000.729166666667L, "2446000,72916667"}, {123456789012345.0L, "123456789012345"},
+      {1.0L / 3, "0,333333333333333"},             {2451545.0L, "2451545"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(qx::generalFloatText(c.x), c.text);
+  }
+}
+
 TEST(TextHelpers, TrimTrailingJunkKeepsLettersDigitsAndAccents) {
   EXPECT_EQ(qx::trimTrailingJunk("Roma (RM)"), "Roma (RM)");
   EXPECT_EQ(qx::trimTrailingJunk("Forl\xEC  - ;"), "Forl\xEC");
