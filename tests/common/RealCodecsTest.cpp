@@ -5,19 +5,12 @@
 #include <limits>
 #include <string>
 
+#include "HexBytes.h"
 #include "RealCodecs.h"
 
 namespace {
 
-std::string hex(const std::uint8_t* bytes, std::size_t n) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  for (std::size_t i = 0; i < n; ++i) {
-    out += digits[bytes[i] >> 4];
-    out += digits[bytes[i] & 15];
-  }
-  return out;
-}
+using qxtest::hexText;
 
 // Little-endian bytes as the files hold them.
 struct ExtendedCase {
@@ -38,7 +31,7 @@ TEST(ExtendedCodec, KnownBytesBothWays) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bytes);
     const auto encoded = qx::encodeExtended(c.value);
-    EXPECT_EQ(hex(encoded.data(), 10), c.bytes);
+    EXPECT_EQ(hexText(encoded.data(), 10), c.bytes);
     EXPECT_EQ(qx::decodeExtended(encoded.data()), c.value);
   }
 }
@@ -78,7 +71,7 @@ TEST(Real48Codec, KnownBytesBothWays) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bytes);
     const auto encoded = qx::encodeReal48(c.value);
-    EXPECT_EQ(hex(encoded.data(), 6), c.bytes);
+    EXPECT_EQ(hexText(encoded.data(), 6), c.bytes);
     EXPECT_EQ(qx::decodeReal48(encoded.data()), c.value);
   }
 }

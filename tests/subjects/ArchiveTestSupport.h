@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ArchiveRecords.h"
+#include "HexBytes.h"
 #include "IndexSorting.h"
 #include "SubjectArchive.h"
 
@@ -58,27 +59,6 @@ inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
 inline void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-// Bytes of a hex text; blanks between the digits are ignored.
-inline std::vector<std::uint8_t> hexBytes(const std::string& hex) {
-  std::vector<std::uint8_t> out;
-  std::string digits;
-  for (char c : hex)
-    if (c != ' ' && c != '\n') digits += c;
-  for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
-    out.push_back(std::uint8_t(std::stoi(digits.substr(i, 2), nullptr, 16)));
-  return out;
-}
-
-inline std::string hexText(const std::uint8_t* bytes, std::size_t size) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  for (std::size_t i = 0; i < size; ++i) {
-    out += digits[bytes[i] >> 4];
-    out += digits[bytes[i] & 15];
-  }
-  return out;
 }
 
 // A record of `size` zero bytes with the given hex runs at their offsets.
