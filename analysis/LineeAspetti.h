@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "Aspects.h"
+#include "Aspetti.h"
 #include "ChartRecord.h"
 #include "Extended.h"
 #include "OrbTable.h"

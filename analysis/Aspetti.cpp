@@ -1,4 +1,4 @@
-#include "Aspects.h"
+#include "Aspetti.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "AspectLines.h"
+#include "LineeAspetti.h"
 
 #include <algorithm>
 #include <cmath>
