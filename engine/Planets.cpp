@@ -161,8 +161,6 @@ Vector3 perturbationTerms(int body, Extended T) {
   return {p.x.at(T), p.y.at(T), p.z.at(T)};
 }
 
-}  // namespace
-
 // a^1.5 of every element set, computed once: the semi-major axes are
 // constants of the sets.
 struct AxisPowers {
@@ -180,6 +178,8 @@ const AxisPowers& axisPowers() {
   }();
   return powers;
 }
+
+}  // namespace
 
 OrbitalElements planetElements(int body, Extended T) {
   const ElementSet* set = nullptr;

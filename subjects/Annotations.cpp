@@ -40,4 +40,15 @@ std::optional<std::size_t> writeRegistrationAnnotation(const SubjectArchive& arc
   return number;
 }
 
+std::string recalledAnnotationsLine(const AnnotationRecord& record) {
+  std::string out;
+  for (int line = 1; line <= 4; ++line) {
+    const std::string text = record.Line(line);
+    const auto first = text.find_first_not_of(' ');
+    out += ' ';
+    if (first != std::string::npos) out += text.substr(first, text.find_last_not_of(' ') - first + 1);
+  }
+  return out;
+}
+
 }  // namespace qx

@@ -33,4 +33,9 @@ AnnotationRecord buildRegistrationAnnotation(const AnnotationFields& fields);
 std::optional<std::size_t> writeRegistrationAnnotation(const SubjectArchive& archive, std::size_t birthNumber,
                                                        const AnnotationFields& fields);
 
+// The annotation line a recall shows and hands on in "FileDum\\Annotaz.dum":
+// each of the four lines without leading and trailing blanks, each after a
+// blank.
+std::string recalledAnnotationsLine(const AnnotationRecord& record);
+
 }  // namespace qx

@@ -17,6 +17,13 @@ int compareIndexTexts(std::string_view a, std::string_view b) {
   return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 
+std::string correctionText(long double corr) { return (corr >= 0 ? "+" : "") + generalFloatText(corr); }
+
+std::string makeDateKey(int year, int month, int day, int hour, int minute, long double corr) {
+  return padZeros(year, 4) + padZeros(month, 2) + padZeros(day, 2) + padZeros(hour, 2) + padZeros(minute, 2) +
+         correctionText(corr);
+}
+
 std::string makeIndexText(std::string_view name, long recordNumber) {
   if (recordNumber < 0 || recordNumber > kLargestRecordNumber)
     throw std::invalid_argument("record number outside the 5-digit field");

@@ -106,6 +106,13 @@ static_assert(tilesRecord(IndexRecord::kLayout, IndexRecord::kSize));
 static_assert(tilesRecord(BirthRecord::kLayout, BirthRecord::kSize));
 static_assert(tilesRecord(AnnotationRecord::kLayout, AnnotationRecord::kSize));
 
+// The correction text of a date key: Corr in the general float-to-text form,
+// with "+" in front when it is 0 or positive ("-1", "-2", "+5", "-5,5").
+std::string correctionText(long double corr);
+
+// A registration's date key: yyyymmddhhmm followed by the correction text.
+std::string makeDateKey(int year, int month, int day, int hour, int minute, long double corr);
+
 // Byte-by-byte order of index texts (unsigned bytes; a prefix sorts first).
 int compareIndexTexts(std::string_view a, std::string_view b);
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Annotations.h"
 #include "ArchiveRecords.h"
 #include "ArchiveTestSupport.h"
 #include "SubjectArchive.h"
@@ -177,6 +178,34 @@ TEST(EmptyBaseArchive, KeepsBirthRecordsAndAnnotationsOfALostIndex) {
   EXPECT_EQ(base.subjectCount(), 0u);
   EXPECT_EQ(qxtest::registerName(base, "VERDI"), 1u);
   EXPECT_EQ(qxtest::indexTexts(base).at(1), qx::makeIndexText("VERDI", 2)) << "numbers continue after the kept records";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DateKey, CorrectionTextAsARegistrationWritesIt) {
+  struct Case {
+    long double corr;
+    const char* text;
+  };
+  const Case cases[] = {{0, "+0"}, {-2, "-2"}, {5.5L, "+5,5"}, {-1, "-1"}, {-5.5L, "-5,5"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(qx::correctionText(c.corr), c.text);
+  }
+  EXPECT_EQ(qx::makeDateKey(1968, 6, 15, 14, 30, -2), "196806151430-2");
+  EXPECT_EQ(qx::makeDateKey(2001, 1, 2, 3, 4, 0), "200101020304+0");
+}
+
+TEST(RecalledAnnotations, FourTrimmedLinesEachAfterABlank) {
+  qx::AnnotationRecord record;
+  record.setLine(1, "   PRIMA   ");
+  record.setLine(2, "");
+  record.setLine(3, "TERZA RIGA");
+  const std::string fourth = std::string(64, ' ') + "00007";
+  record.setLine(4, fourth);
+  EXPECT_EQ(qx::recalledAnnotationsLine(record), " PRIMA  TERZA RIGA 00007");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "Annotations.h"
 #include "ArchiveRecords.h"
 #include "BirthCodes.h"
 #include "Calendar.h"
@@ -16,7 +17,6 @@
 #include "OrbFiles.h"
 #include "RecordFile.h"
 #include "SubjectArchive.h"
-#include "TextHelpers.h"
 #include "WorkFolder.h"
 
 namespace {
@@ -43,11 +43,7 @@ int main(int argc, char** argv) {
   const qx::WorkFolder tree(argv[1]);
   const SampleSubject s;
 
-  // The date key: yyyymmddhhmm and the correction in the general float form,
-  // with "+" in front when it is 0 or positive.
-  const std::string corrText = (s.corr >= 0 ? "+" : "") + qx::generalFloatText(s.corr);
-  const std::string dateKey = qx::padZeros(s.year, 4) + qx::padZeros(s.month, 2) + qx::padZeros(s.day, 2) +
-                              qx::padZeros(s.hour, 2) + qx::padZeros(s.minute, 2) + corrText;
+  const std::string dateKey = qx::makeDateKey(s.year, s.month, s.day, s.hour, s.minute, s.corr);
 
   qx::BirthRecord birth;
   birth.setDateKey(dateKey);
@@ -78,17 +74,8 @@ int main(int argc, char** argv) {
   qx::RecordFile(tree.pathForWrite("TMPR.ST3"), qx::AnnotationRecord::kSize, qx::RecordFile::Mode::Create)
       .writeRecord(0, qx::defaultAnnotationRecord());
 
-  // The annotation line as the recall shows a subject without annotations:
-  // the four default lines, each trimmed, each after a blank.
-  std::string annotations;
-  const qx::AnnotationRecord defaults = qx::defaultAnnotationRecord();
-  for (int line = 1; line <= 4; ++line) {
-    std::string text = defaults.Line(line);
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    annotations += " " + (first == std::string::npos ? std::string() : text.substr(first, last - first + 1));
-  }
-  qx::writeAnnotationsLine(tree, annotations);
+  // The annotation line as the recall shows a subject without annotations.
+  qx::writeAnnotationsLine(tree, qx::recalledAnnotationsLine(qx::defaultAnnotationRecord()));
 
   std::printf("TMPR: %s, %s, %s\n  planets %s\n  cusps   %s\n  aspects %s\n", index.indexText().c_str(),
               dateKey.c_str(), birth.PlaceField().c_str(), codes.PlanetsCode.c_str(), codes.CuspsCode.c_str(),
