@@ -5,11 +5,15 @@
 set -euo pipefail
 
 purpose="${1:-run}"
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+# Arial and Courier resolve to the metric-compatible Liberation faces; DejaVu
+# Sans is drawn by the symbol generator and used by the windows.
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-liberation2
+  xdg-utils)
 if [ "$purpose" = test ]; then
   # The Swiss Ephemeris is the reference of the accuracy tests and of the
   # correction-file generator; the program itself never links it.
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev libswe-dev swe-standard-data)
+  # Inkscape is the independent reader the written metafiles are checked with.
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev libswe-dev swe-standard-data inkscape)
 fi
 
 missing=()

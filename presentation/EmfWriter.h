@@ -1,0 +1,55 @@
+#pragma once
+// A drawing target that records an enhanced metafile in the public EMF
+// format: a header with bounds, frame and reference-device sizes; pens,
+// brushes and fonts created, selected and deleted as the drawing selects
+// them; move-to, line-to, arc, ellipse, rectangle, polygons with the winding
+// fill rule, aligned text with its colours and background mode; the
+// end-of-file record. Symbols drawn into it are embedded record by record.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "DrawTarget.h"
+#include "WorkFolder.h"
+
+namespace qx {
+
+class EmfWriter : public DrawTarget {
+ public:
+  // A picture of width x height device units on a reference device of that
+  // many pixels per millimetre (the screen's, as the sheets are drawn at the
+  // screen's scale).
+  EmfWriter(int width, int height, double pixelsPerMillimetre);
+  ~EmfWriter() override;
+
+  TargetKind kind() const override { return TargetKind::Metafile; }
+  void selectPen(const PenSpec& pen) override;
+  void selectBrush(const BrushSpec& brush) override;
+  void selectFont(const FontSpec& font) override;
+  void setTextColour(Rgb colour) override;
+  void setTextBackground(bool opaque, Rgb colour) override;
+  void moveTo(DevicePoint p) override;
+  void lineTo(DevicePoint p) override;
+  void arc(const DeviceRect& box, DevicePoint start, DevicePoint end) override;
+  void ellipse(const DeviceRect& box) override;
+  void rectangle(const DeviceRect& box) override;
+  void polygon(const std::vector<DevicePoint>& points) override;
+  void polyPolygon(const std::vector<std::vector<DevicePoint>>& polygons) override;
+  void text(DevicePoint p, TextAlign align, std::string_view cp1252) override;
+  void clear(Rgb colour) override;
+
+  // The finished file: header completed, end-of-file record appended. The
+  // writer takes no more drawing afterwards.
+  std::vector<std::uint8_t> finish();
+
+ private:
+  struct State;
+  State* state_;
+};
+
+// Writes a finished metafile as "Emf\\" + name (or any name below the
+// working folder); failures raise IoError.
+void saveMetafile(const WorkFolder& folder, std::string_view name, const std::vector<std::uint8_t>& bytes);
+
+}  // namespace qx
