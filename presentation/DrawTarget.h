@@ -28,8 +28,8 @@ struct DevicePoint {
   friend bool operator==(const DevicePoint&, const DevicePoint&) = default;
 };
 
-// A box from its top-left to its bottom-right corner (both included in the
-// figure drawn in it, as the graphics device interface does).
+// A box from its top-left to its bottom-right corner; a figure drawn in it
+// fills the box from corner to corner.
 struct DeviceRect {
   double left = 0;
   double top = 0;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,7 +46,8 @@ struct DrawingState {
   DrawTarget* Target = nullptr;
 
   // A window owns the symbol drawings while it shows them (the sheet window);
-  // on the screen symbols are drawn only while that window is visible.
+  // on the screen symbols are drawn only while that window is visible. With no
+  // owner window, symbols are always drawn.
   bool OwnerWindow = false;
   bool OwnerVisible = true;
 
@@ -75,7 +77,29 @@ class DrawingStateGuard {
   WheelLayout wheel_;
 };
 
-// Pen colours of the code table, before black mode.
+// The printer scale: the printer's page width in device units / 210 x 0.776.
+Extended printerScaleFor(int pageWidth);
+
+// One printed sheet. While it lives the target is the printer, S is the
+// printer scale of the page width (also kept as PrinterScale), both circle
+// factors are 1 (circles are round on paper whatever the screen's calibration)
+// and F = round(page width / 82). Afterwards S, HF, VF and the target come
+// back, and F becomes round(S x 3.7): the screen fonts use that rounded factor
+// from the first print on.
+class PrintScaleGuard {
+ public:
+  PrintScaleGuard(DrawingState& state, DrawTarget& printer, int pageWidth);
+  ~PrintScaleGuard();
+  PrintScaleGuard(const PrintScaleGuard&) = delete;
+  PrintScaleGuard& operator=(const PrintScaleGuard&) = delete;
+
+ private:
+  DrawingState& state_;
+  Extended displayScale_, horizontalFactor_, verticalFactor_;
+  DrawTarget* target_;
+};
+
+// Pen colours of the code table, before black mode; any other code is black.
 Rgb penColour(int code);
 
 // "Simboli\\PiaX01.emf", "Simboli\\PiaXB11.emf", "Zodiaco\\SegMN03.emf",
@@ -114,6 +138,16 @@ class Drawing {
   void selectRolePen(int role);
   void selectBrush(Rgb colour);
   void setTextColourRole(int role);
+  // A text colour by value (the red retrograde mark); in black mode the next
+  // text's font selection replaces it with the role-0 colour.
+  void setTextColour(Rgb colour);
+  // Opaque: texts are drawn on a box of the colour; transparent at first.
+  void setTextBackground(bool opaque, Rgb colour);
+
+  // The device objects a code stands for at the current scale, zoom, line
+  // thickness, target and black mode.
+  PenSpec penSpec(int code) const;
+  FontSpec fontSpec(int code) const;
 
   // Metafile symbols in a square of side `size` (x S x Z) centred on (y, x).
   // A missing file raises IoError after the target's objects are restored.
@@ -129,6 +163,13 @@ class Drawing {
   void dateAndUserStamp(Extended y, Extended x);
 
  private:
+  void applyPen(const PenSpec& pen);
+  void applyBrush(const BrushSpec& brush);
+  void applyTextColour(Rgb colour);
+  void text(std::string_view text, int font, Extended y, Extended x, TextAlign align);
+  void symbol(const std::string& file, Extended size, Extended y, Extended x);
+  void restoreObjects();
+
   DrawingState& state_;
   MetafileCache& symbols_;
   // What is selected on the target, so that a symbol's own objects can be
@@ -136,6 +177,10 @@ class Drawing {
   PenSpec pen_;
   BrushSpec brush_;
   Rgb textColour_ = kBlack;
+  bool textOpaque_ = false;
+  Rgb textBackground_ = kWhite;
+  std::optional<FontSpec> font_;  // only while a text is being drawn
+  DevicePoint current_;           // the target's current point
 };
 
 }  // namespace qx

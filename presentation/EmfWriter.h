@@ -22,6 +22,8 @@ class EmfWriter : public DrawTarget {
   // screen's scale).
   EmfWriter(int width, int height, double pixelsPerMillimetre);
   ~EmfWriter() override;
+  EmfWriter(const EmfWriter&) = delete;
+  EmfWriter& operator=(const EmfWriter&) = delete;
 
   TargetKind kind() const override { return TargetKind::Metafile; }
   void selectPen(const PenSpec& pen) override;
@@ -40,7 +42,16 @@ class EmfWriter : public DrawTarget {
   void clear(Rgb colour) override;
 
   // The finished file: header completed, end-of-file record appended. The
-  // writer takes no more drawing afterwards.
+  // writer takes no more drawing afterwards (a drawing call raises
+  // std::logic_error); finishing again returns the same bytes.
+  //
+  // The picture starts with the winding fill rule and a transparent text
+  // background selected. Every selection creates its object in the lowest
+  // free slot of the object table, selects it and deletes the object it
+  // replaces. The header's bounds are the inclusive box of what was drawn
+  // (lines widened by half the pen's width) together with the picture's
+  // origin (0, 0), which some readers take from the bounds; its frame is
+  // device units 0 to width - 1 and 0 to height - 1 in 0.01 mm.
   std::vector<std::uint8_t> finish();
 
  private:

@@ -7,6 +7,16 @@
 // record's or the file's end. A file that does not fit raises the runtime's
 // input/output error (IoErrorCode::ReadPastEnd) naming it. Unknown records
 // are skipped when played.
+//
+// What is checked: the first record is the header (type 1, at least 88 bytes,
+// the " EMF" signature, at least one handle); the header's byte count is at
+// most the file's size (bytes after it, as some copies pad a file, are
+// ignored), and the records fill exactly that many bytes, each at least 8
+// bytes, a multiple of 4, the end-of-file record last and only there; the
+// header's record count is the number of records. The records that are
+// played must hold what their counts and offsets say (points of polygons,
+// the counts of polypolygons summing to their total, text and advance widths
+// inside the record) and name object slots inside the object table.
 
 #include <cstdint>
 #include <filesystem>
@@ -31,6 +41,10 @@ struct MetafileHeader {
   std::uint16_t handles = 0;  // object table size, index 0 reserved
   std::int32_t devicePixelsX = 0, devicePixelsY = 0;  // reference device in pixels
   std::int32_t deviceMillimetresX = 0, deviceMillimetresY = 0;
+  // The reference device in micrometres, from headers that carry it (0 when
+  // absent): a finer form of the millimetre size.
+  std::int32_t deviceMicrometresX = 0, deviceMicrometresY = 0;
+  std::uint32_t headerSize = 0;  // of the header record
 };
 
 class Metafile {
@@ -49,8 +63,20 @@ class Metafile {
   };
   const std::vector<Record>& records() const { return records_; }
 
-  // Plays the records on target, the picture's bounds stretched into box.
+  // Plays the records on target, the picture stretched into box (x and y
+  // independently): the header's frame, taken to device units of the
+  // reference device, goes onto the box, or the bounds when the frame is
+  // empty. Points arrive unrounded; pen widths and font sizes follow the
+  // stretch. Pens, brushes, fonts, stock objects, colours, the text
+  // background, move/line, arc, ellipse, rectangle, polygons, polylines,
+  // polypolygons and text reach the target as its own calls; other records
+  // are skipped. Polygons are filled by the winding rule whatever fill mode
+  // the file sets.
   void play(DrawTarget& target, const DeviceRect& box) const;
+
+  // The picture's inclusive extent in device units as `play` takes it: the
+  // frame through the reference device, or the bounds.
+  DeviceRect extent() const;
 
  private:
   MetafileHeader header_;
@@ -64,10 +90,14 @@ class Metafile {
 Metafile readMetafile(const WorkFolder& folder, std::string_view name);
 
 // The symbol pictures, each read and checked once per run; a file replaced
-// on disk (another size or modification time) is read again.
+// on disk (another size or modification time) is read again. The reference
+// `get` returns stays valid until `get` reads that same name again.
 class MetafileCache {
  public:
   explicit MetafileCache(const WorkFolder& folder);
+  ~MetafileCache();
+  MetafileCache(const MetafileCache&) = delete;
+  MetafileCache& operator=(const MetafileCache&) = delete;
   const Metafile& get(std::string_view name);
 
  private:
