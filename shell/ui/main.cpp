@@ -1,19 +1,30 @@
-// qxmorva: works on the current working folder, which holds the installation
-// tree (settings, archives, engine data).
+// qxmorva: works on the current working folder, which holds the working tree
+// (settings, archives, engine data); the installation tree it was installed
+// from puts back the files the main window cannot work without.
 
-#include <QScreen>
+#include <QDir>
+#include <exception>
 
+#include "GeneralErrorBox.h"
+#include "Installation.h"
 #include "QxApplication.h"
+#include "ShellState.h"
+#include "StartUp.h"
 #include "TFoMorva.h"
 
 int main(int argc, char** argv) {
   qx::QxApplication app(argc, argv);
-  qx::TFoMorva mainWindow;
-  // Centred on the screen.
-  if (const QScreen* screen = mainWindow.screen()) {
-    const QRect area = screen->availableGeometry();
-    mainWindow.move(area.center() - mainWindow.rect().center());
+  const std::filesystem::path executableFolder =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+  qx::ShellState state(qx::WorkFolder(std::filesystem::current_path()), qx::installationTrees(executableFolder));
+  std::unique_ptr<qx::TFoMorva> mainWindow;
+  try {
+    mainWindow = qx::startUp(state);
+  } catch (const std::exception& error) {
+    // Without its settings the program cannot start.
+    qx::showGeneralError(error);
+    return 1;
   }
-  mainWindow.show();
+  QObject::connect(mainWindow.get(), &qx::TFoMorva::programEnded, &app, &QCoreApplication::quit);
   return app.exec();
 }

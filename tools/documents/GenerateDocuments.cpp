@@ -9,13 +9,13 @@
 // Pages are A4: a title page, a contents page for the longer documents, then
 // the text with a running head and the page number. The layout is made in
 // points (a 72 dpi layout device) with design metrics, so the pages do not
-// depend on the screen; the PDF carries fixed dates and a fixed identifier,
-// so two runs over the same texts give the same bytes.
+// depend on the screen; the PDF carries fixed dates and fixed metadata, and
+// the fonts are written in a fixed order, so two runs over the same texts
+// give the same bytes.
 
 #include <QBuffer>
 #include <QFile>
 #include <QFont>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -27,10 +27,8 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
-#include <QTextList>
 #include <QTextTable>
 #include <QAbstractTextDocumentLayout>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -44,8 +42,8 @@ namespace {
 
 constexpr qreal kPageWidth = 595.276;   // A4
 constexpr qreal kPageHeight = 841.890;
-constexpr qreal kMarginLeft = 70;
-constexpr qreal kMarginRight = 62;
+constexpr qreal kMarginLeft = 74;
+constexpr qreal kMarginRight = 68;
 constexpr qreal kMarginTop = 76;
 constexpr qreal kMarginBottom = 70;
 constexpr qreal kBodyWidth = kPageWidth - kMarginLeft - kMarginRight;
@@ -65,6 +63,7 @@ const QColor kAccent(0x1E, 0x4D, 0x5C);    // headings, rules
 const QColor kQuiet(0x6B, 0x76, 0x7A);     // running head, page numbers
 const QColor kRule(0x9D, 0xB3, 0xBA);
 const QColor kNote(0xF3, 0xEF, 0xE4);      // block quotes
+const QColor kCode(0xEE, 0xF1, 0xF2);      // code blocks
 const QColor kTableHead(0xE4, 0xEC, 0xEE);
 
 QFont font(const QStringList& families, qreal points, QFont::Weight weight = QFont::Normal, bool italic = false) {
@@ -99,7 +98,7 @@ struct DocumentKind {
 };
 
 const DocumentKind kDocuments[] = {
-    {"Istruzioni.md", "Istruzioni.pdf", "QxMorva \u2013 Istruzioni", true, true},
+    {"Istruzioni.md", "Istruzioni.pdf", "QxMorva \u2013 Istruzioni", false, true},
     {"Istruzioni_J.md", "Istruzioni_J.pdf", "QxMorva \u2013 Istruzioni sommarie", false, false},
     {"Dispensa.md", "Dispensa.pdf", "QxMorva \u2013 Dispensa", true, true},
 };
@@ -110,6 +109,18 @@ struct Source {
   QString note;
   QString body;
 };
+
+// The texts are typed with the plain apostrophe; the pages show the
+// typographic one, except inside code spans (file names, commands).
+QString typographicApostrophes(const QString& text) {
+  QString result = text;
+  bool code = false;
+  for (QChar& c : result) {
+    if (c == QLatin1Char('`')) code = !code;
+    else if (!code && c == QLatin1Char('\'')) c = QChar(0x2019);
+  }
+  return result;
+}
 
 Source readSource(const QString& path) {
   QFile file(path);
@@ -125,7 +136,10 @@ Source readSource(const QString& path) {
   if (front.size() > 0) source.title = front[0];
   if (front.size() > 1) source.subtitle = front[1];
   if (front.size() > 2) source.note = front[2];
-  source.body = lines.join(QLatin1Char('\n'));
+  source.body = typographicApostrophes(lines.join(QLatin1Char('\n')));
+  source.title = typographicApostrophes(source.title);
+  source.subtitle = typographicApostrophes(source.subtitle);
+  source.note = typographicApostrophes(source.note);
   return source;
 }
 
@@ -167,7 +181,7 @@ void styleHeading(QTextDocument& doc, const QTextBlock& block, int level, bool n
   switch (level) {
     case 1:
       face = font(kSans, 18, QFont::Bold);
-      format.setTopMargin(first || newPage ? 0 : 22);
+      format.setTopMargin(first || newPage ? 0 : 26);
       format.setBottomMargin(12);
       if (newPage && !first) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
       break;
@@ -189,10 +203,23 @@ void styleHeading(QTextDocument& doc, const QTextBlock& block, int level, bool n
   });
 }
 
+bool isCode(const QTextCharFormat& chars) {
+  return chars.fontFixedPitch() || chars.fontFamilies().toStringList().contains(QStringLiteral("monospace"));
+}
+
+// A paragraph made of code only: an indented or fenced code block.
+bool isCodeBlock(const QTextBlock& block) {
+  if (block.text().isEmpty()) return false;
+  for (auto it = block.begin(); !it.atEnd(); ++it)
+    if (!isCode(it.fragment().charFormat())) return false;
+  return true;
+}
+
 void styleBody(QTextDocument& doc, const QTextBlock& block) {
   QTextBlockFormat format = block.blockFormat();
   const bool inTable = insideTable(block);
   const bool quoted = format.hasProperty(QTextFormat::BlockQuoteLevel) && format.intProperty(QTextFormat::BlockQuoteLevel) > 0;
+  const bool codeBlock = !inTable && isCodeBlock(block);
   format.setLineHeight(inTable ? 112 : 128, QTextBlockFormat::ProportionalHeight);
   if (inTable) {
     format.setAlignment(Qt::AlignLeft);
@@ -207,8 +234,8 @@ void styleBody(QTextDocument& doc, const QTextBlock& block) {
     format.setTopMargin(0);
     format.setBottomMargin(6);
   }
-  if (quoted) {
-    format.setBackground(kNote);
+  if (quoted || codeBlock) {
+    format.setBackground(quoted ? kNote : kCode);
     format.setLeftMargin(14);
     format.setRightMargin(14);
     format.setTopMargin(2);
@@ -216,10 +243,29 @@ void styleBody(QTextDocument& doc, const QTextBlock& block) {
     format.setAlignment(Qt::AlignLeft);
   }
   QTextCursor(block).setBlockFormat(format);
-  if (quoted) {
-    restyleCharacters(doc, block, [](QTextCharFormat& chars) { chars.setFontPointSize(9.8); });
-  } else if (inTable) {
-    restyleCharacters(doc, block, [](QTextCharFormat& chars) { chars.setFontPointSize(9.5); });
+
+  const qreal textSize = quoted ? 9.8 : inTable ? 9.5 : 11;
+  restyleCharacters(doc, block, [&](QTextCharFormat& chars) {
+    if (isCode(chars)) {
+      chars.setFont(font({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}, textSize * 0.86),
+                    QTextCharFormat::FontPropertiesAll);
+      chars.setFontFixedPitch(true);
+    } else if (quoted || inTable) {
+      chars.setFontPointSize(textSize);
+    }
+  });
+}
+
+// The Markdown reader may open a cell with an empty paragraph (after a block
+// quote, for one); it would push the cell's text down a line.
+void dropEmptyLeadingBlocks(const QTextTableCell& cell) {
+  for (;;) {
+    QTextCursor cursor = cell.firstCursorPosition();
+    const QTextBlock block = cursor.block();
+    if (!block.text().isEmpty() || cell.lastCursorPosition().block() == block) return;
+    const QTextBlockFormat kept = block.next().blockFormat();
+    cursor.deleteChar();  // joins the empty paragraph with the next one
+    cursor.setBlockFormat(kept);
   }
 }
 
@@ -227,9 +273,8 @@ void styleTables(QTextFrame* frame) {
   for (QTextFrame* child : frame->childFrames()) {
     if (auto* table = qobject_cast<QTextTable*>(child)) {
       QTextTableFormat format = table->format();
-      format.setBorder(0.6);
-      format.setBorderBrush(kRule);
-      format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+      // Rules between the rows only, a stronger one under the head row.
+      format.setBorder(0);
       format.setBorderCollapse(true);
       format.setCellSpacing(0);
       format.setCellPadding(4);
@@ -239,11 +284,27 @@ void styleTables(QTextFrame* frame) {
       format.setHeaderRowCount(1);
       format.setAlignment(Qt::AlignLeft);
       table->setFormat(format);
-      for (int column = 0; column < table->columns(); ++column) {
-        QTextTableCell cell = table->cellAt(0, column);
-        QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
-        cellFormat.setBackground(kTableHead);
-        cell.setFormat(cellFormat);
+      for (int row = 0; row < table->rows(); ++row) {
+        for (int column = 0; column < table->columns(); ++column) {
+          QTextTableCell cell = table->cellAt(row, column);
+          dropEmptyLeadingBlocks(cell);
+          QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
+          cellFormat.setBottomBorder(row == 0 ? 1.0 : 0.5);
+          cellFormat.setBottomBorderBrush(row == 0 ? kAccent : kRule);
+          cellFormat.setBottomBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+          for (auto side : {&QTextTableCellFormat::setTopBorder, &QTextTableCellFormat::setLeftBorder,
+                            &QTextTableCellFormat::setRightBorder})
+            (cellFormat.*side)(0);
+          if (row == 0) cellFormat.setBackground(kTableHead);
+          cell.setFormat(cellFormat);
+          if (row > 0) continue;
+          // The head row in bold.
+          QTextCursor cursor = cell.firstCursorPosition();
+          cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+          QTextCharFormat bold;
+          bold.setFontWeight(QFont::Bold);
+          cursor.mergeCharFormat(bold);
+        }
       }
     }
     styleTables(child);
@@ -256,9 +317,8 @@ std::unique_ptr<QTextDocument> buildDocument(const Source& source, const Documen
   doc->setUseDesignMetrics(true);
   doc->setDocumentMargin(0);
   doc->setIndentWidth(16);
-  doc->setDefaultFont(font(kSerif, 10.8));
+  doc->setDefaultFont(font(kSerif, 11));
   doc->setMarkdown(source.body, QTextDocument::MarkdownDialectGitHub);
-  doc->setPageSize(QSizeF(kBodyWidth, kBodyHeight));
 
   bool first = true;
   for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
@@ -271,6 +331,9 @@ std::unique_ptr<QTextDocument> buildDocument(const Source& source, const Documen
     }
   }
   styleTables(doc->rootFrame());
+  // The page size last: setting it lays the whole text out afresh with the
+  // formats above (a layout made before them may keep stale lines).
+  doc->setPageSize(QSizeF(kBodyWidth, kBodyHeight));
   return doc;
 }
 
@@ -283,35 +346,82 @@ QRectF blockRect(const QTextDocument& doc, const QTextBlock& block) {
   return doc.documentLayout()->blockBoundingRect(block);
 }
 
-// A heading left alone at the foot of a page goes to the next one.
-void keepHeadingsWithText(QTextDocument& doc) {
-  for (int pass = 0; pass < 40; ++pass) {
-    bool moved = false;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-      if (block.blockFormat().headingLevel() == 0) continue;
-      const QTextBlock next = block.next();
-      if (!next.isValid()) continue;
-      const QRectF heading = blockRect(doc, block);
-      const QRectF following = blockRect(doc, next);
-      const int page = pageOf(heading.top());
-      // The first two lines of what follows should share the heading's page.
-      qreal followingTop = following.top();
-      if (next.layout() && next.layout()->lineCount() > 1)
-        followingTop += next.layout()->lineAt(1).rect().bottom();
-      else
-        followingTop = following.bottom();
-      if (pageOf(followingTop) > page && pageOf(heading.top()) == page) {
-        QTextBlockFormat format = block.blockFormat();
-        if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        format.setTopMargin(0);
-        QTextCursor(block).setBlockFormat(format);
-        moved = true;
-        break;  // lay out again before looking further
-      }
+void breakBefore(const QTextBlock& block) {
+  QTextBlockFormat format = block.blockFormat();
+  format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+  format.setTopMargin(0);
+  QTextCursor(block).setBlockFormat(format);
+}
+
+bool breaksBefore(const QTextBlock& block) {
+  return block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+}
+
+bool isHeading(const QTextBlock& block) { return block.isValid() && block.blockFormat().headingLevel() > 0; }
+
+// The first of the headings that stand right before `block` (itself when
+// none does).
+QTextBlock headingRunStart(QTextBlock block) {
+  while (isHeading(block.previous()) && !insideTable(block.previous())) block = block.previous();
+  return block;
+}
+
+// A heading left alone at the foot of a page goes to the next one, with the
+// headings right above it: at least two lines of text follow a heading on its
+// page.
+bool moveLonelyHeading(QTextDocument& doc) {
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    if (!isHeading(block) || isHeading(block.previous())) continue;
+    QTextBlock text = block.next();
+    while (isHeading(text)) text = text.next();
+    if (!text.isValid() || breaksBefore(block)) continue;
+    const int page = pageOf(blockRect(doc, block).top());
+    const QRectF following = blockRect(doc, text);
+    const qreal secondLine = text.layout() && text.layout()->lineCount() > 1
+                                 ? following.top() + text.layout()->lineAt(1).rect().bottom()
+                                 : following.bottom();
+    if (pageOf(secondLine - 0.5) > page) {
+      breakBefore(block);
+      return true;
     }
-    if (!moved) return;
   }
+  return false;
+}
+
+// A table that would run over a page boundary, and fits on one page, starts
+// on the next page instead, together with the line that introduces it (one
+// ending in ":") and the headings above: rows are not split.
+bool moveSplitTable(QTextDocument& doc) {
+  for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+    auto* table = qobject_cast<QTextTable*>(frame);
+    if (!table) continue;
+    const QRectF area = doc.documentLayout()->frameBoundingRect(table);
+    if (pageOf(area.top()) == pageOf(area.bottom() - 0.5) || area.height() > kBodyHeight * 0.9) continue;
+    QTextBlock start;
+    const QTextBlock before = doc.findBlock(table->firstPosition() - 1);
+    if (isHeading(before)) {
+      start = headingRunStart(before);
+    } else if (before.isValid() && before.text().trimmed().endsWith(QLatin1Char(':'))) {
+      start = isHeading(before.previous()) ? headingRunStart(before.previous()) : before;
+    }
+    if (start.isValid()) {
+      if (breaksBefore(start)) continue;  // already at the top of a page: the group is too long
+      breakBefore(start);
+      return true;
+    }
+    QTextTableFormat format = table->format();
+    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    table->setFormat(format);
+    return true;
+  }
+  return false;
+}
+
+void keepTogether(QTextDocument& doc) {
+  // One change at a time, laying the text out again after each.
+  for (int pass = 0; pass < 60; ++pass)
+    if (!moveSplitTable(doc) && !moveLonelyHeading(doc)) return;
 }
 
 struct Heading {
@@ -359,7 +469,7 @@ void drawTitlePage(QPainter& painter, const Source& source) {
   painter.setPen(QPen(kAccent, 1.4));
   painter.drawLine(QPointF(kMarginLeft, 96), QPointF(kPageWidth - kMarginRight, 96));
   QFont brand = pageFont(kSans, 10.5, QFont::Bold);
-  brand.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+  brand.setLetterSpacing(QFont::PercentageSpacing, 135);
   drawCentred(painter, brand, kAccent, 108, QStringLiteral("QXMORVA"));
 
   drawWheel(painter, QPointF(kPageWidth / 2, 265), 72);
@@ -374,7 +484,7 @@ void drawTitlePage(QPainter& painter, const Source& source) {
   painter.setPen(QPen(kAccent, 1.4));
   painter.drawLine(QPointF(kMarginLeft, kPageHeight - 90), QPointF(kPageWidth - kMarginRight, kPageHeight - 90));
   drawCentred(painter, pageFont(kSans, 8.5), kQuiet, kPageHeight - 82,
-              QStringLiteral("Astrologia natale e rimedi erboristici di tradizione alchemica"));
+              QStringLiteral("Documentazione del programma QxMorva"));
 }
 
 void drawRunningHead(QPainter& painter, const QString& left, const QString& right, int pageNumber) {
@@ -481,7 +591,7 @@ void renderDocument(const DocumentKind& kind, const Source& source, const QStrin
   layoutDevice.setDotsPerMeterY(2835);
 
   std::unique_ptr<QTextDocument> doc = buildDocument(source, kind, &layoutDevice);
-  keepHeadingsWithText(*doc);
+  keepTogether(*doc);
   const int textPages = doc->pageCount();
   const std::vector<Heading> entries = headings(*doc);
   const int frontPages = 1 + (kind.contents ? contentsPages(entries) : 0);
@@ -516,14 +626,21 @@ void renderDocument(const DocumentKind& kind, const Source& source, const QStrin
     std::size_t nextHeading = 0;
     for (int page = 0; page < textPages; ++page) {
       writer.newPage();
-      while (nextHeading < entries.size() && entries[nextHeading].page <= page) {
-        if (entries[nextHeading].level == 1) chapter = entries[nextHeading].text;
-        ++nextHeading;
+      // The head names the chapter that opens on this page, or else the one
+      // that runs on from before.
+      QString head = chapter;
+      bool opened = false;
+      for (; nextHeading < entries.size() && entries[nextHeading].page <= page; ++nextHeading) {
+        if (entries[nextHeading].level != 1) continue;
+        if (!opened) head = entries[nextHeading].text;
+        opened = true;
+        chapter = entries[nextHeading].text;
       }
-      drawRunningHead(painter, QString::fromUtf8(kind.runningTitle), chapter, firstTextPage + page);
+      drawRunningHead(painter, QString::fromUtf8(kind.runningTitle), head, firstTextPage + page);
 
       painter.save();
-      painter.setClipRect(QRectF(kMarginLeft - 4, kMarginTop - 2, kBodyWidth + 8, kBodyHeight + 4));
+      // Exactly the page's share of the text: the next page's first line must not show.
+      painter.setClipRect(QRectF(kMarginLeft - 4, kMarginTop, kBodyWidth + 8, kBodyHeight));
       painter.translate(kMarginLeft, kMarginTop - page * kBodyHeight);
       QAbstractTextDocumentLayout::PaintContext context;
       context.clip = QRectF(0, page * kBodyHeight, kBodyWidth, kBodyHeight);
@@ -548,9 +665,11 @@ void renderDocument(const DocumentKind& kind, const Source& source, const QStrin
 int main(int argc, char** argv) {
   // The writer keeps its fonts in a hash table: a fixed hash seed keeps
   // their order, and so the file's bytes, the same from run to run. The seed
-  // is taken before main runs, so the program starts itself again with it.
-  if (qgetenv("QT_HASH_SEED") != "0") {
+  // is taken before main runs, so the program starts itself again with it,
+  // and with the time zone fixed to UTC so that the date stamp has one form.
+  if (qgetenv("QT_HASH_SEED") != "0" || qgetenv("TZ") != "UTC") {
     setenv("QT_HASH_SEED", "0", 1);
+    setenv("TZ", "UTC", 1);
     execv("/proc/self/exe", argv);
     std::fprintf(stderr, "warning: could not fix the hash seed; the files may differ from run to run\n");
   }
