@@ -15,7 +15,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
+#include <QPrinter>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -29,6 +29,7 @@
 #include "Metafile.h"
 #include "OrbFiles.h"
 #include "PainterTarget.h"
+#include "PrintJob.h"
 #include "Wheel.h"
 #include "WorkFolder.h"
 
@@ -70,22 +71,19 @@ bool renderPng(const Job& job, const std::string& path) {
   return image.save(QString::fromStdString(path), "PNG");
 }
 
+// Printed as the sheet window prints: a QPrinter writing a PDF file, A4
+// landscape, the drawing at the printer scale of the page.
 bool renderPdf(const Job& job, const std::string& path) {
-  QPdfWriter writer(QString::fromStdString(path));
-  writer.setCreator(QStringLiteral("QxMorva"));
-  writer.setTitle(QStringLiteral("Tema di nascita"));
-  writer.setResolution(600);
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
-  QPainter painter;
-  if (!painter.begin(&writer)) return false;
-  {
-    qx::PainterTarget target(painter, qx::TargetKind::Printer);
-    qx::DrawingState state;
-    // The printer scale of the page width, circles round on paper.
-    const qx::PrintScaleGuard printing(state, target, writer.width());
-    drawWheel(job, state);
-  }
-  return painter.end();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(path));
+  printer.setCreator(QStringLiteral("QxMorva"));
+  printer.setDocName(QStringLiteral("Tema di nascita"));
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  qx::setPrinterOrientation(printer, true);
+  qx::DrawingState state;
+  return qx::printDrawing(printer, state, [&] { drawWheel(job, state); });
 }
 
 void renderEmf(const Job& job, const std::string& path) {
