@@ -40,27 +40,27 @@ struct DeviceRect {
 
 enum class PenStyle { Solid, Dash, Null };
 
-struct PenSpec {
+struct PenDesc {
   PenStyle style = PenStyle::Solid;
   int width = 1;  // device units; 0 draws one device unit wide
   Rgb colour = kBlack;
-  friend bool operator==(const PenSpec&, const PenSpec&) = default;
+  friend bool operator==(const PenDesc&, const PenDesc&) = default;
 };
 
-struct BrushSpec {
+struct BrushDesc {
   Rgb colour = kWhite;
   bool hollow = false;  // a brush that fills nothing
-  friend bool operator==(const BrushSpec&, const BrushSpec&) = default;
+  friend bool operator==(const BrushDesc&, const BrushDesc&) = default;
 };
 
-struct FontSpec {
+struct FontDesc {
   std::string face = "Arial";  // "Arial" or "Courier"
   int height = 0;   // device units: the character cell's height
   int width = 0;    // average character width; 0 lets the face choose
   int weight = 10;  // 0..1000 as the graphics device interface counts
   bool italic = false;
   int quality = 2;  // 2 = proof quality
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend bool operator==(const FontDesc&, const FontDesc&) = default;
 };
 
 // Horizontal alignment of a text about its reference point; the point is
@@ -76,9 +76,9 @@ class DrawTarget {
   virtual TargetKind kind() const = 0;
 
   // Each selection replaces the object of its kind selected before.
-  virtual void selectPen(const PenSpec& pen) = 0;
-  virtual void selectBrush(const BrushSpec& brush) = 0;
-  virtual void selectFont(const FontSpec& font) = 0;
+  virtual void selectPen(const PenDesc& pen) = 0;
+  virtual void selectBrush(const BrushDesc& brush) = 0;
+  virtual void selectFont(const FontDesc& font) = 0;
   virtual void setTextColour(Rgb colour) = 0;
   // Opaque: text is drawn on a box of the background colour; transparent
   // (the initial mode): only the glyphs are drawn.

@@ -243,7 +243,7 @@ void Drawing::textCentred(std::string_view s, int font, Extended y, Extended x) 
 }
 
 void Drawing::text(std::string_view s, int font, Extended y, Extended x, TextAlign align) {
-  const FontSpec chosen = fontSpec(font);
+  const FontDesc chosen = fontDesc(font);
   target().selectFont(chosen);
   font_ = chosen;
   if (state_.BlackMode) setTextColourRole(0);
@@ -251,7 +251,7 @@ void Drawing::text(std::string_view s, int font, Extended y, Extended x, TextAli
   font_.reset();  // released: the next text selects its own
 }
 
-PenSpec Drawing::penSpec(int code) const {
+PenDesc Drawing::penDesc(int code) const {
   const Extended s = state_.DisplayScale, z = state_.Zoom;
   const PenEntry* e = findPen(code);
   Extended base = code < 10 ? s / 4 : s / 8;
@@ -267,7 +267,7 @@ PenSpec Drawing::penSpec(int code) const {
       case PenWidth::PointFour: base = s * 0.4L; break;
     }
   }
-  PenSpec pen;
+  PenDesc pen;
   pen.style = e && e->dash ? PenStyle::Dash : PenStyle::Solid;
   pen.width = int(roundNearest(base * state_.LineThicknessFactor));
   pen.colour = e ? e->colour : kBlack;
@@ -275,9 +275,9 @@ PenSpec Drawing::penSpec(int code) const {
   return pen;
 }
 
-FontSpec Drawing::fontSpec(int code) const {
+FontDesc Drawing::fontDesc(int code) const {
   const FontEntry& e = findFont(code);
-  FontSpec font;
+  FontDesc font;
   font.face = e.face;
   const Extended cell = roundNearest(Extended(state_.FontFactor) * 30 * state_.Zoom);
   font.height = int(truncate(cell / e.divisor));
@@ -289,12 +289,12 @@ FontSpec Drawing::fontSpec(int code) const {
   return font;
 }
 
-void Drawing::applyPen(const PenSpec& pen) {
+void Drawing::applyPen(const PenDesc& pen) {
   pen_ = pen;
   target().selectPen(pen);
 }
 
-void Drawing::applyBrush(const BrushSpec& brush) {
+void Drawing::applyBrush(const BrushDesc& brush) {
   brush_ = brush;
   target().selectBrush(brush);
 }
@@ -304,7 +304,7 @@ void Drawing::applyTextColour(Rgb colour) {
   target().setTextColour(colour);
 }
 
-void Drawing::selectPen(int code) { applyPen(penSpec(code)); }
+void Drawing::selectPen(int code) { applyPen(penDesc(code)); }
 
 void Drawing::selectRolePen(int role) {
   const bool screen = onScreen();

@@ -146,8 +146,8 @@ class Drawing {
 
   // The device objects a code stands for at the current scale, zoom, line
   // thickness, target and black mode.
-  PenSpec penSpec(int code) const;
-  FontSpec fontSpec(int code) const;
+  PenDesc penDesc(int code) const;
+  FontDesc fontDesc(int code) const;
 
   // Metafile symbols in a square of side `size` (x S x Z) centred on (y, x).
   // A missing file raises IoError after the target's objects are restored.
@@ -163,8 +163,8 @@ class Drawing {
   void dateAndUserStamp(Extended y, Extended x);
 
  private:
-  void applyPen(const PenSpec& pen);
-  void applyBrush(const BrushSpec& brush);
+  void applyPen(const PenDesc& pen);
+  void applyBrush(const BrushDesc& brush);
   void applyTextColour(Rgb colour);
   void text(std::string_view text, int font, Extended y, Extended x, TextAlign align);
   void symbol(const std::string& file, Extended size, Extended y, Extended x);
@@ -174,12 +174,12 @@ class Drawing {
   MetafileCache& symbols_;
   // What is selected on the target, so that a symbol's own objects can be
   // replaced by them again.
-  PenSpec pen_;
-  BrushSpec brush_;
+  PenDesc pen_;
+  BrushDesc brush_;
   Rgb textColour_ = kBlack;
   bool textOpaque_ = false;
   Rgb textBackground_ = kWhite;
-  std::optional<FontSpec> font_;  // only while a text is being drawn
+  std::optional<FontDesc> font_;  // only while a text is being drawn
   DevicePoint current_;           // the target's current point
 };
 

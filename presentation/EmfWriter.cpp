@@ -47,11 +47,11 @@ std::int32_t clamp32(std::int64_t v) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
-bool isFixedFace(const FontSpec& font) { return font.face.rfind("Courier", 0) == 0; }
+bool isFixedFace(const FontDesc& font) { return font.face.rfind("Courier", 0) == 0; }
 
 // Device-unit advances of each character of a Windows-1252 text, rounded so
 // that their running sum stays on the exact total.
-std::vector<std::int32_t> textAdvances(const FontSpec& font, std::string_view cp1252) {
+std::vector<std::int32_t> textAdvances(const FontDesc& font, std::string_view cp1252) {
   const bool fixed = isFixedFace(font);
   const double cell = fixed ? kFixedCell : kSansCell;
   const double height = font.height != 0 ? std::fabs(double(font.height)) : 16.0;
@@ -186,7 +186,7 @@ struct EmfWriter::State {
   std::uint32_t pen = 0, brush = 0, font = 0;  // created objects selected (0: the default)
   int penWidth = 1;
   bool penNull = false;
-  FontSpec currentFont;  // for text extents
+  FontDesc currentFont;  // for text extents
 
   IntPoint current{0, 0};
   std::uint32_t textAlign = emf::kAlignLeft | emf::kAlignTop;
@@ -259,7 +259,7 @@ EmfWriter::EmfWriter(int width, int height, double pixelsPerMillimetre) : state_
 
 EmfWriter::~EmfWriter() { delete state_; }
 
-void EmfWriter::selectPen(const PenSpec& pen) {
+void EmfWriter::selectPen(const PenDesc& pen) {
   State& s = *state_;
   s.check();
   const std::uint32_t handle = s.takeSlot();
@@ -292,7 +292,7 @@ void EmfWriter::selectPen(const PenSpec& pen) {
   s.penNull = pen.style == PenStyle::Null;
 }
 
-void EmfWriter::selectBrush(const BrushSpec& brush) {
+void EmfWriter::selectBrush(const BrushDesc& brush) {
   State& s = *state_;
   s.check();
   const std::uint32_t handle = s.takeSlot();
@@ -305,7 +305,7 @@ void EmfWriter::selectBrush(const BrushSpec& brush) {
   s.replace(s.brush, handle);
 }
 
-void EmfWriter::selectFont(const FontSpec& font) {
+void EmfWriter::selectFont(const FontDesc& font) {
   State& s = *state_;
   s.check();
   const std::uint32_t handle = s.takeSlot();

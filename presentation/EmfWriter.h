@@ -26,9 +26,9 @@ class EmfWriter : public DrawTarget {
   EmfWriter& operator=(const EmfWriter&) = delete;
 
   TargetKind kind() const override { return TargetKind::Metafile; }
-  void selectPen(const PenSpec& pen) override;
-  void selectBrush(const BrushSpec& brush) override;
-  void selectFont(const FontSpec& font) override;
+  void selectPen(const PenDesc& pen) override;
+  void selectBrush(const BrushDesc& brush) override;
+  void selectFont(const FontDesc& font) override;
   void setTextColour(Rgb colour) override;
   void setTextBackground(bool opaque, Rgb colour) override;
   void moveTo(DevicePoint p) override;

@@ -269,7 +269,7 @@ PenStyle penStyleOf(std::uint32_t style) {
 // baseline.
 constexpr double kAscentShare = 1854.0 / 2288.0;
 
-using Object = std::variant<std::monostate, PenSpec, BrushSpec, FontSpec>;
+using Object = std::variant<std::monostate, PenDesc, BrushDesc, FontDesc>;
 
 // Plays one metafile's records on a target through a linear map.
 class Player {
@@ -312,14 +312,14 @@ class Player {
   }
 
   void select(const Object& object) {
-    if (const auto* pen = std::get_if<PenSpec>(&object)) {
-      PenSpec scaled = *pen;
+    if (const auto* pen = std::get_if<PenDesc>(&object)) {
+      PenDesc scaled = *pen;
       scaled.width = scaledWidth(pen->width);
       target_.selectPen(scaled);
-    } else if (const auto* brush = std::get_if<BrushSpec>(&object)) {
+    } else if (const auto* brush = std::get_if<BrushDesc>(&object)) {
       target_.selectBrush(*brush);
-    } else if (const auto* font = std::get_if<FontSpec>(&object)) {
-      FontSpec scaled = *font;
+    } else if (const auto* font = std::get_if<FontDesc>(&object)) {
+      FontDesc scaled = *font;
       scaled.height = static_cast<int>(std::lround(std::min(font->height * std::abs(scaleY_), 1e6)));
       scaled.width = static_cast<int>(std::lround(std::min(font->width * std::abs(scaleX_), 1e6)));
       fontHeight_ = scaled.height;
@@ -329,21 +329,21 @@ class Player {
 
   void selectStock(std::uint32_t index) {
     switch (index) {
-      case emf::kWhiteBrush: select(BrushSpec{kWhite, false}); break;
-      case emf::kLightGreyBrush: select(BrushSpec{0xC0C0C0, false}); break;
-      case emf::kGreyBrush: select(BrushSpec{0x808080, false}); break;
-      case emf::kDarkGreyBrush: select(BrushSpec{0x404040, false}); break;
-      case emf::kBlackBrush: select(BrushSpec{kBlack, false}); break;
-      case emf::kNullBrush: select(BrushSpec{kWhite, true}); break;
-      case emf::kDcBrush: select(BrushSpec{kWhite, false}); break;
-      case emf::kWhitePen: select(PenSpec{PenStyle::Solid, 0, kWhite}); break;
+      case emf::kWhiteBrush: select(BrushDesc{kWhite, false}); break;
+      case emf::kLightGreyBrush: select(BrushDesc{0xC0C0C0, false}); break;
+      case emf::kGreyBrush: select(BrushDesc{0x808080, false}); break;
+      case emf::kDarkGreyBrush: select(BrushDesc{0x404040, false}); break;
+      case emf::kBlackBrush: select(BrushDesc{kBlack, false}); break;
+      case emf::kNullBrush: select(BrushDesc{kWhite, true}); break;
+      case emf::kDcBrush: select(BrushDesc{kWhite, false}); break;
+      case emf::kWhitePen: select(PenDesc{PenStyle::Solid, 0, kWhite}); break;
       case emf::kBlackPen:
-      case emf::kDcPen: select(PenSpec{PenStyle::Solid, 0, kBlack}); break;
-      case emf::kNullPen: select(PenSpec{PenStyle::Null, 0, kBlack}); break;
+      case emf::kDcPen: select(PenDesc{PenStyle::Solid, 0, kBlack}); break;
+      case emf::kNullPen: select(PenDesc{PenStyle::Null, 0, kBlack}); break;
       case emf::kOemFixedFont:
       case emf::kAnsiFixedFont:
       case emf::kSystemFixedFont: {
-        FontSpec f;
+        FontDesc f;
         f.face = "Courier";
         f.height = 16;
         f.weight = 400;
@@ -354,7 +354,7 @@ class Player {
       case emf::kSystemFont:
       case emf::kDeviceDefaultFont:
       case emf::kDefaultGuiFont: {
-        FontSpec f;
+        FontDesc f;
         f.height = 16;
         f.weight = 400;
         select(f);
@@ -412,26 +412,26 @@ class Player {
     (void)size;  // every field read below was checked against it
     switch (type) {
       case emf::kCreatePen: {
-        PenSpec pen{penStyleOf(readU32(p + 12)), readI32(p + 16), emf::rgbOf(readU32(p + 24))};
+        PenDesc pen{penStyleOf(readU32(p + 12)), readI32(p + 16), emf::rgbOf(readU32(p + 24))};
         objects_[readU32(p + 8)] = pen;
         break;
       }
       case emf::kExtCreatePen: {
         const std::uint32_t style = readU32(p + 28);
         const std::uint32_t brushStyle = readU32(p + 36);
-        PenSpec pen{brushStyle == emf::kBrushNull ? PenStyle::Null : penStyleOf(style), readI32(p + 32),
+        PenDesc pen{brushStyle == emf::kBrushNull ? PenStyle::Null : penStyleOf(style), readI32(p + 32),
                     emf::rgbOf(readU32(p + 40))};
         objects_[readU32(p + 8)] = pen;
         break;
       }
       case emf::kCreateBrushIndirect: {
         // Hatched brushes are played as solid ones of their colour.
-        BrushSpec brush{emf::rgbOf(readU32(p + 16)), readU32(p + 12) == emf::kBrushNull};
+        BrushDesc brush{emf::rgbOf(readU32(p + 16)), readU32(p + 12) == emf::kBrushNull};
         objects_[readU32(p + 8)] = brush;
         break;
       }
       case emf::kExtCreateFontIndirectW: {
-        FontSpec font;
+        FontDesc font;
         font.height = cellHeight(readI32(p + emf::font::kHeight));
         font.width = static_cast<int>(std::min<std::int64_t>(std::abs(std::int64_t(readI32(p + emf::font::kWidth))),
                                                              std::numeric_limits<int>::max()));

@@ -115,17 +115,17 @@ DrawCall& RecordingTarget::record(DrawOp op) {
   return c;
 }
 
-void RecordingTarget::selectPen(const PenSpec& pen) {
+void RecordingTarget::selectPen(const PenDesc& pen) {
   current_.pen = pen;
   record(DrawOp::SelectPen);
 }
 
-void RecordingTarget::selectBrush(const BrushSpec& brush) {
+void RecordingTarget::selectBrush(const BrushDesc& brush) {
   current_.brush = brush;
   record(DrawOp::SelectBrush);
 }
 
-void RecordingTarget::selectFont(const FontSpec& font) {
+void RecordingTarget::selectFont(const FontDesc& font) {
   current_.font = font;
   record(DrawOp::SelectFont);
 }

@@ -43,9 +43,9 @@ struct DrawCall {
   TextAlign align = TextAlign::Left;
   Rgb colour = kBlack;                             // Clear
   // The objects in effect once the call was made (for a selection, the new one).
-  PenSpec pen;
-  BrushSpec brush;
-  std::optional<FontSpec> font;  // none until a font is selected
+  PenDesc pen;
+  BrushDesc brush;
+  std::optional<FontDesc> font;  // none until a font is selected
   Rgb textColour = kBlack;
   bool textOpaque = false;
   Rgb textBackground = kWhite;
@@ -62,9 +62,9 @@ class RecordingTarget : public DrawTarget {
   // call); off at first, so a symbol is one call.
   void setPlayMetafiles(bool play) { playMetafiles_ = play; }
 
-  void selectPen(const PenSpec& pen) override;
-  void selectBrush(const BrushSpec& brush) override;
-  void selectFont(const FontSpec& font) override;
+  void selectPen(const PenDesc& pen) override;
+  void selectBrush(const BrushDesc& brush) override;
+  void selectFont(const FontDesc& font) override;
   void setTextColour(Rgb colour) override;
   void setTextBackground(bool opaque, Rgb colour) override;
   void moveTo(DevicePoint p) override;
@@ -86,9 +86,9 @@ class RecordingTarget : public DrawTarget {
   void clearCalls() { calls_.clear(); }
 
   // The objects in effect now.
-  const PenSpec& pen() const { return current_.pen; }
-  const BrushSpec& brush() const { return current_.brush; }
-  const std::optional<FontSpec>& font() const { return current_.font; }
+  const PenDesc& pen() const { return current_.pen; }
+  const BrushDesc& brush() const { return current_.brush; }
+  const std::optional<FontDesc>& font() const { return current_.font; }
   Rgb textColour() const { return current_.textColour; }
 
   // One line per call, for reading a failing test's output.

@@ -64,9 +64,9 @@ std::vector<std::uint8_t> symbolBytes() {
 class CountingTarget : public qx::DrawTarget {
  public:
   qx::TargetKind kind() const override { return qx::TargetKind::Screen; }
-  void selectPen(const qx::PenSpec&) override { ++calls; }
-  void selectBrush(const qx::BrushSpec&) override { ++calls; }
-  void selectFont(const qx::FontSpec&) override { ++calls; }
+  void selectPen(const qx::PenDesc&) override { ++calls; }
+  void selectBrush(const qx::BrushDesc&) override { ++calls; }
+  void selectFont(const qx::FontDesc&) override { ++calls; }
   void setTextColour(qx::Rgb) override { ++calls; }
   void setTextBackground(bool, qx::Rgb) override { ++calls; }
   void moveTo(qx::DevicePoint) override { ++calls; }

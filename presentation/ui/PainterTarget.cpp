@@ -57,11 +57,11 @@ double cellHeight(const QFont& font, const QPaintDevice* device) {
 constexpr std::size_t kMaxCachedObjects = 256;
 
 // The default font when a text is drawn before any font is selected.
-const FontSpec kDefaultFont{"Arial", 16, 0, 400, false, 2};
+const FontDesc kDefaultFont{"Arial", 16, 0, 400, false, 2};
 
 }  // namespace
 
-QFont PainterTarget::qtFont(const FontSpec& wanted, const QPaintDevice* device) {
+QFont PainterTarget::qtFont(const FontDesc& wanted, const QPaintDevice* device) {
   QFont font(familyFor(wanted.face));
   font.setWeight(QFont::Weight(qtWeight(wanted.weight)));
   font.setItalic(wanted.italic);
@@ -98,12 +98,12 @@ QFont PainterTarget::qtFont(const FontSpec& wanted, const QPaintDevice* device) 
 PainterTarget::PainterTarget(QPainter& painter, TargetKind kind) : painter_(painter), kind_(kind) {
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
-  selectPen(PenSpec{});
-  selectBrush(BrushSpec{});
+  selectPen(PenDesc{});
+  selectBrush(BrushDesc{});
   setTextColour(kBlack);
 }
 
-void PainterTarget::selectPen(const PenSpec& wanted) {
+void PainterTarget::selectPen(const PenDesc& wanted) {
   auto it = std::find_if(pens_.begin(), pens_.end(), [&](const auto& e) { return e.first == wanted; });
   if (it == pens_.end()) {
     if (pens_.size() >= kMaxCachedObjects) pens_.clear();
@@ -122,7 +122,7 @@ void PainterTarget::selectPen(const PenSpec& wanted) {
   painter_.setPen(pen_);
 }
 
-void PainterTarget::selectBrush(const BrushSpec& wanted) {
+void PainterTarget::selectBrush(const BrushDesc& wanted) {
   auto it = std::find_if(brushes_.begin(), brushes_.end(), [&](const auto& e) { return e.first == wanted; });
   if (it == brushes_.end()) {
     if (brushes_.size() >= kMaxCachedObjects) brushes_.clear();
@@ -132,14 +132,14 @@ void PainterTarget::selectBrush(const BrushSpec& wanted) {
   painter_.setBrush(it->second);
 }
 
-const PainterTarget::Font& PainterTarget::fontFor(const FontSpec& wanted) {
+const PainterTarget::Font& PainterTarget::fontFor(const FontDesc& wanted) {
   for (const Font& f : fonts_)
     if (f.wanted == wanted) return f;
   const QPaintDevice* device = painter_.device();
   return fonts_.emplace_back(wanted, qtFont(wanted, device), device);
 }
 
-void PainterTarget::selectFont(const FontSpec& wanted) {
+void PainterTarget::selectFont(const FontDesc& wanted) {
   font_ = &fontFor(wanted);
   painter_.setFont(font_->font);
 }

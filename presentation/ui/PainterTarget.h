@@ -31,9 +31,9 @@ class PainterTarget : public DrawTarget {
   PainterTarget(QPainter& painter, TargetKind kind);
 
   TargetKind kind() const override { return kind_; }
-  void selectPen(const PenSpec& pen) override;
-  void selectBrush(const BrushSpec& brush) override;
-  void selectFont(const FontSpec& font) override;
+  void selectPen(const PenDesc& pen) override;
+  void selectBrush(const BrushDesc& brush) override;
+  void selectFont(const FontDesc& font) override;
   void setTextColour(Rgb colour) override;
   void setTextBackground(bool opaque, Rgb colour) override;
   void moveTo(DevicePoint p) override;
@@ -47,16 +47,16 @@ class PainterTarget : public DrawTarget {
   void clear(Rgb colour) override;
 
   // The Qt font drawn for `wanted` on `device` (null: the screen).
-  static QFont qtFont(const FontSpec& wanted, const QPaintDevice* device);
+  static QFont qtFont(const FontDesc& wanted, const QPaintDevice* device);
 
  private:
   struct Font {
-    Font(const FontSpec& s, const QFont& f, const QPaintDevice* device) : wanted(s), font(f), metrics(f, device) {}
-    FontSpec wanted;
+    Font(const FontDesc& s, const QFont& f, const QPaintDevice* device) : wanted(s), font(f), metrics(f, device) {}
+    FontDesc wanted;
     QFont font;
     QFontMetricsF metrics;
   };
-  const Font& fontFor(const FontSpec& wanted);
+  const Font& fontFor(const FontDesc& wanted);
 
   QPainter& painter_;
   TargetKind kind_;
@@ -71,8 +71,8 @@ class PainterTarget : public DrawTarget {
   // Each object is made once per target and reused whenever it is selected
   // again: a picture uses a dozen pens and fonts, selected thousands of times.
   std::deque<Font> fonts_;
-  std::vector<std::pair<PenSpec, QPen>> pens_;
-  std::vector<std::pair<BrushSpec, QBrush>> brushes_;
+  std::vector<std::pair<PenDesc, QPen>> pens_;
+  std::vector<std::pair<BrushDesc, QBrush>> brushes_;
   std::vector<QPointF> points_;
 };
 

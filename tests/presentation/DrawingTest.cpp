@@ -194,7 +194,7 @@ TEST_F(DrawingTest, BlackModePensAreWhiteOnTheScreenAndBlackOnPaperExceptWhite) 
     useTarget(c.kind);
     drawing.selectPen(c.code);
     EXPECT_EQ(target.pen().colour, c.colour);
-    EXPECT_EQ(target.pen().width, drawing.penSpec(c.code).width);
+    EXPECT_EQ(target.pen().width, drawing.penDesc(c.code).width);
   }
 }
 
@@ -225,9 +225,9 @@ TEST_F(DrawingTest, RolePensAndTextColoursFollowTheTarget) {
     drawing.setTextColourRole(c.role);
     if (c.pen < 0) {
       EXPECT_EQ(target.count(DrawOp::SelectPen), 0u);
-      EXPECT_EQ(target.pen(), drawing.penSpec(78));
+      EXPECT_EQ(target.pen(), drawing.penDesc(78));
     } else {
-      EXPECT_EQ(target.pen(), drawing.penSpec(c.pen));
+      EXPECT_EQ(target.pen(), drawing.penDesc(c.pen));
     }
     EXPECT_EQ(target.textColour(), c.text);
   }
@@ -277,7 +277,7 @@ TEST_F(DrawingTest, FontHeightsComeFromTheFontFactorZoomAndDivisor) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "font " << c.code << " Z " << double(c.zoom));
     state.Zoom = c.zoom;
-    const qx::FontSpec font = drawing.fontSpec(c.code);
+    const qx::FontDesc font = drawing.fontDesc(c.code);
     EXPECT_EQ(font.face, c.face);
     EXPECT_EQ(font.height, c.height);
   }
@@ -287,7 +287,7 @@ TEST_F(DrawingTest, FontSixteenIsTheOnlyItalicAndTheOnlyOneWithAWidth) {
   state.setScreenSize(1920, 1080);
   for (int code : {0, 1, 2, 3, 4, 5, 15, 16, 18, 21, 22, 33}) {
     SCOPED_TRACE(testing::Message() << "font " << code);
-    const qx::FontSpec font = drawing.fontSpec(code);
+    const qx::FontDesc font = drawing.fontDesc(code);
     EXPECT_EQ(font.italic, code == 16);
     EXPECT_EQ(font.width, code == 16 ? 10 : 0);
     if (font.face == "Arial") {
@@ -322,7 +322,7 @@ TEST_F(DrawingTest, TextSelectsItsFontAtTheMappedPointAndInBlackModeUsesRoleZero
     EXPECT_EQ(texts[0].align, qx::TextAlign::Centre);
     EXPECT_EQ(texts[0].points[0], drawing.map(30, 100));
     ASSERT_TRUE(texts[0].font.has_value());
-    EXPECT_EQ(*texts[0].font, drawing.fontSpec(2));
+    EXPECT_EQ(*texts[0].font, drawing.fontDesc(2));
     EXPECT_EQ(texts[0].textColour, c.colour);
   }
 }
@@ -337,10 +337,10 @@ TEST_F(DrawingTest, DateAndUserStampAreRightAlignedInRoleZero) {
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0].text, qx::todayText());
   EXPECT_EQ(texts[0].points[0], drawing.map(316, 225));
-  EXPECT_EQ(texts[0].font->height, drawing.fontSpec(1).height);
+  EXPECT_EQ(texts[0].font->height, drawing.fontDesc(1).height);
   EXPECT_EQ(texts[1].text, "Dott. Lucia Bianchi");
   EXPECT_EQ(texts[1].points[0], drawing.map(320, 225));
-  EXPECT_EQ(texts[1].font->height, drawing.fontSpec(15).height);
+  EXPECT_EQ(texts[1].font->height, drawing.fontDesc(15).height);
   for (const DrawCall& t : texts) {
     EXPECT_EQ(t.align, qx::TextAlign::Right);
     EXPECT_EQ(t.textColour, kBlack);
@@ -398,8 +398,8 @@ TEST_F(DrawingTest, SymbolIsDrawnInASquareCentredOnTheMappedPointAndLeavesNoObje
   drawing.selectBrush(kYellow);
   drawing.setTextColourRole(4);
   drawing.moveTo(10, 10);
-  const qx::PenSpec pen = target.pen();
-  const qx::BrushSpec brush = target.brush();
+  const qx::PenDesc pen = target.pen();
+  const qx::BrushDesc brush = target.brush();
   const Rgb text = target.textColour();
   target.clearCalls();
 
@@ -632,7 +632,7 @@ TEST_F(DrawingTest, TitleBadgeOutlineBoxAndText) {
   EXPECT_EQ(texts[0].text, "AstroMorva 3");
   EXPECT_EQ(texts[0].points[0], (DevicePoint{36, 510}));
   EXPECT_EQ(texts[0].align, qx::TextAlign::Left);
-  EXPECT_EQ(*texts[0].font, drawing.fontSpec(15));
+  EXPECT_EQ(*texts[0].font, drawing.fontDesc(15));
   EXPECT_EQ(texts[0].textColour, kWhite);
   EXPECT_TRUE(texts[0].textOpaque);
   EXPECT_EQ(texts[0].textBackground, kRed);

@@ -18,12 +18,12 @@
 namespace qxtest {
 namespace {
 
-using qx::BrushSpec;
+using qx::BrushDesc;
 using qx::DevicePoint;
 using qx::DeviceRect;
 using qx::EmfWriter;
-using qx::FontSpec;
-using qx::PenSpec;
+using qx::FontDesc;
+using qx::PenDesc;
 using qx::PenStyle;
 using qx::TextAlign;
 
@@ -375,7 +375,7 @@ TEST(EmfWriter, FontRecordHoldsTheLogicalFont) {
 TEST(EmfWriter, PensKeepStyleWidthAndColourAndPlayBack) {
   // A dashed pen wider than one unit needs the extended pen record to dash.
   struct Case {
-    PenSpec pen;
+    PenDesc pen;
     std::uint32_t type, style, width;
   };
   constexpr std::uint32_t kExtCreatePen = 95;

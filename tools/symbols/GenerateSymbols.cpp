@@ -34,8 +34,8 @@ constexpr std::size_t kMostPoints = 700;
 
 std::vector<std::uint8_t> symbolMetafile(const qx::Polygons& polygons, qx::Rgb fill, qx::Rgb edge) {
   qx::EmfWriter writer(qx::kPictureSide, qx::kPictureSide, kPixelsPerMillimetre);
-  writer.selectPen(qx::PenSpec{qx::PenStyle::Solid, qx::kEdgeWidth, edge});
-  writer.selectBrush(qx::BrushSpec{fill, false});
+  writer.selectPen(qx::PenDesc{qx::PenStyle::Solid, qx::kEdgeWidth, edge});
+  writer.selectBrush(qx::BrushDesc{fill, false});
   writer.polyPolygon(polygons);
   return writer.finish();
 }

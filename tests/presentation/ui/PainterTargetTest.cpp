@@ -14,8 +14,8 @@ namespace {
 using qx::DevicePoint;
 using qx::DeviceRect;
 using qx::DrawTarget;
-using qx::FontSpec;
-using qx::PenSpec;
+using qx::FontDesc;
+using qx::PenDesc;
 using qx::PenStyle;
 using qx::TextAlign;
 
@@ -145,7 +145,7 @@ TEST_F(PainterTargetTest, PolygonsFillByTheWindingRule) {
 }
 
 TEST_F(PainterTargetTest, TextHangsFromItsPointWithTheGivenAlignment) {
-  const FontSpec font{"Arial", 40, 0, 10, false, 2};
+  const FontDesc font{"Arial", 40, 0, 10, false, 2};
   const QFontMetricsF metrics(qx::PainterTarget::qtFont(font, nullptr));
   const double capGap = metrics.ascent() - metrics.capHeight();  // above the capitals
   struct Case {
@@ -191,7 +191,7 @@ TEST_F(PainterTargetTest, OpaqueTextFillsTheCellBoxFirst) {
 
 TEST_F(PainterTargetTest, FontsAreSizedByTheirCellHeightInTheMetricFaces) {
   struct Case {
-    FontSpec wanted;
+    FontDesc wanted;
     const char* family;
     QFont::Weight weight;
   };
@@ -220,7 +220,7 @@ TEST_F(PainterTargetTest, FontsAreSizedByTheirCellHeightInTheMetricFaces) {
 TEST_F(PainterTargetTest, PenWidthsAndStyles) {
   struct Case {
     const char* what;
-    PenSpec pen;
+    PenDesc pen;
     int firstRow, lastRow;  // the dark rows across the line at x = 50
     bool gaps;              // some pixels along the line stay white
   };
