@@ -17,21 +17,13 @@
 #include <filesystem>
 #include <vector>
 
+#include "BenchApplication.h"
 #include "EmfWriter.h"
 #include "Metafile.h"
 #include "PainterTarget.h"
 #include "WorkFolder.h"
 
 namespace {
-
-void ensureFontsAndImages() {
-  if (QGuiApplication::instance() != nullptr) return;
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "presentation_bench";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication application(argc, argv);
-}
 
 // A ring with a notch and a dot, 100 x 100 units: three outlines of 150, 110
 // and 40 points.
@@ -104,7 +96,7 @@ void BM_PlaySymbol(benchmark::State& state) {
 BENCHMARK(BM_PlaySymbol)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintSymbol(benchmark::State& state) {
-  ensureFontsAndImages();
+  qxbench::ensureGuiApplication();
   const qx::Metafile m = qx::Metafile::fromBytes(symbolBytes(), "Simboli\\PiaX01.emf");
   QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::black);
@@ -116,7 +108,7 @@ BENCHMARK(BM_PaintSymbol)->Unit(benchmark::kMicrosecond);
 
 // The generated glyph of 300 points, whatever the installation holds.
 void BM_PaintGlyphOf300Points(benchmark::State& state) {
-  ensureFontsAndImages();
+  qxbench::ensureGuiApplication();
   const qx::Metafile m = qx::Metafile::fromBytes(generatedSymbol(), "glyph");
   QImage image(800, 600, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::black);

@@ -15,6 +15,7 @@
 
 #include "ChartEngine.h"
 #include "Drawing.h"
+#include "BenchApplication.h"
 #include "EmfWriter.h"
 #include "IoError.h"
 #include "Metafile.h"
@@ -27,16 +28,6 @@ namespace {
 
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
-
-// Fonts and images need the application object; one for the whole run.
-void ensureApplication() {
-  if (QGuiApplication::instance() != nullptr) return;
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "presentation_bench";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication application(argc, argv);
-}
 
 // The sample chart of the installation, its orbs and its symbol pictures,
 // read once.
@@ -67,7 +58,7 @@ Sample& sample() {
 }
 
 void BM_SheetWheelOnImage(benchmark::State& state) {
-  ensureApplication();
+  qxbench::ensureGuiApplication();
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   try {
     for (auto _ : state) {
@@ -87,7 +78,7 @@ void BM_SheetWheelOnImage(benchmark::State& state) {
 BENCHMARK(BM_SheetWheelOnImage)->Unit(benchmark::kMillisecond);
 
 void BM_SheetWheelAsMetafile(benchmark::State& state) {
-  ensureApplication();
+  qxbench::ensureGuiApplication();
   std::size_t bytes = 0;
   try {
     for (auto _ : state) {

@@ -14,68 +14,16 @@
 
 #include "IoError.h"
 #include "RealText.h"
+#include "WidgetTestSupport.h"
 #include "analysis/OrbFolder.h"
 
 namespace qxtest {
 namespace {
 
-int argc = 1;
-char name[] = "analysis_ui_tests";
-char* argv[] = {name, nullptr};
-
-// Made once and never destroyed: destroyed among the exit-time statics, the
-// application would outlive Qt's own input-device registry and crash there.
-QApplication& application() {
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
-
-// Key presses as the user makes them: each character is one press and
-// release; `selectAll` first sends Ctrl+A.
-void typeInto(QWidget* widget, const QString& text, bool selectAll = false) {
-  if (selectAll) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
-    QApplication::sendEvent(widget, &press);
-  }
-  for (const QChar c : text) {
-    const int key = c.isLetter() ? c.toUpper().unicode() : c.unicode();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(widget, &release);
-  }
-}
-
 void pressKey(QWidget* widget, Qt::Key key) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
   QApplication::sendEvent(widget, &press);
 }
-
-// Answers every message box that comes up while it lives, recording what
-// each one showed.
-class MessageCatcher {
- public:
-  struct Shown {
-    QString text;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-  };
-
-  MessageCatcher() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        shown.push_back({box->text(), box->icon(), box->standardButtons()});
-        box->accept();
-      }
-    });
-    timer_.start(10);
-  }
-
-  std::vector<Shown> shown;
-
- private:
-  QTimer timer_;
-};
 
 class OrbWindowTest : public testing::Test {
  protected:
@@ -96,7 +44,7 @@ class OrbWindowTest : public testing::Test {
   }
   QColor base(const QString& name) const { return edit(name)->palette().color(QPalette::Base); }
 
-  QApplication& app_ = application();
+  QApplication& app_ = testApplication<QApplication>();
   OrbFolder orb_;
   qx::TFoOrbMorva window_{orb_.folder()};
 };
@@ -252,7 +200,7 @@ TEST_F(OrbWindowTest, TheWindowCannotBeLeftWhileInvalid) {
 
 // The main window places a child by its size before showing it.
 TEST(OrbWindow, HasItsFixedSizeBeforeItIsShown) {
-  application();
+  testApplication<QApplication>();
   OrbFolder orb;
   const qx::TFoOrbMorva window(orb.folder());
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
@@ -261,7 +209,7 @@ TEST(OrbWindow, HasItsFixedSizeBeforeItIsShown) {
 }
 
 TEST(OrbWindow, AMissingOrbArchiveReachesTheCallerAndShowsNothing) {
-  application();
+  testApplication<QApplication>();
   OrbFolder orb;
   std::filesystem::remove(orb.archivePath());
   const std::string settings = fileBytes(orb.settingsPath());

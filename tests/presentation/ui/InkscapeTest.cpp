@@ -26,6 +26,7 @@
 #include "OrbFiles.h"
 #include "PainterTarget.h"
 #include "TempFolder.h"
+#include "TestApplication.h"
 #include "Wheel.h"
 #include "WorkFolder.h"
 
@@ -110,14 +111,7 @@ void expectWheelExtent(const QImage& image, double tolerance) {
 
 class InkscapeTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (!QGuiApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "InkscapeTest";
-      static char* argv[] = {name, nullptr};
-      static QGuiApplication app(argc, argv);
-    }
-  }
+  static void SetUpTestSuite() { testApplication<QGuiApplication>(); }
 };
 
 // Converts `in` to the PNG `out` with Inkscape, in a private home so that

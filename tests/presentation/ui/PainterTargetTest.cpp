@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestApplication.h"
+
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -24,14 +26,7 @@ constexpr qx::Rgb kBlack = 0x000000, kRed = 0xFF0000;
 // Fonts and painting on images need a GUI application (offscreen here).
 class PainterTargetTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (!QGuiApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "PainterTargetTest";
-      static char* argv[] = {name, nullptr};
-      static QGuiApplication app(argc, argv);
-    }
-  }
+  static void SetUpTestSuite() { testApplication<QGuiApplication>(); }
 
   static bool dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 

@@ -15,20 +15,14 @@
 #include "Metafile.h"
 #include "RecordingTarget.h"
 #include "TempFolder.h"
+#include "TestApplication.h"
 
 namespace qxtest {
 namespace {
 
 class PrintJobTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (!QGuiApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "PrintJobTest";
-      static char* argv[] = {name, nullptr};
-      static QGuiApplication app(argc, argv);
-    }
-  }
+  static void SetUpTestSuite() { testApplication<QGuiApplication>(); }
 
   // A screen state as the calibration leaves it: non-round circles.
   static qx::DrawingState screenState(qx::DrawTarget& screen) {

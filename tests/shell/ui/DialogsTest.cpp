@@ -14,6 +14,7 @@
 
 #include "DesktopDocuments.h"
 #include "QxApplication.h"
+#include "WidgetTestSupport.h"
 #include "TFoIstDef.h"
 #include "TFoNomUte.h"
 #include "TempFolder.h"
@@ -23,51 +24,6 @@
 
 namespace qxtest {
 namespace {
-
-int argc = 1;
-char name[] = "shell_ui_dialogs";
-char* argv[] = {name, nullptr};
-
-// One application object per process, whichever test makes it first. It is
-// never destroyed: destroyed among the exit-time statics, it would outlive
-// Qt's own input-device registry and crash there.
-QApplication& application() {
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  static QApplication* app = new qx::QxApplication(argc, argv);
-  return *app;
-}
-
-// Typing as the user does; `selectAll` first presses Ctrl+A. Letters beyond
-// ASCII ("ò") go with their own key code and text, which keyClicks lacks.
-void typeInto(QWidget* widget, const QString& text, bool selectAll = false) {
-  if (selectAll) QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-  for (const QChar c : text) {
-    if (c.unicode() < 0x80) {
-      QTest::keyClick(widget, c.toLatin1());
-    } else {
-      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-    }
-  }
-}
-
-// Answers every message box that comes up while it lives, keeping its text.
-class MessageCatcher {
- public:
-  MessageCatcher() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts << box->text();
-        box->accept();
-      }
-    });
-    timer_.start(10);
-  }
-
-  QStringList texts;
-
- private:
-  QTimer timer_;
-};
 
 // Puts a recording opener in place of the desktop's for one test.
 class RecordingOpener {
@@ -98,7 +54,7 @@ class UserNameWindowTest : public testing::Test {
   QLineEdit* edit(const char* objectName) { return window_.findChild<QLineEdit*>(objectName); }
   void press(const char* objectName) { QTest::mouseClick(window_.findChild<QPushButton*>(objectName), Qt::LeftButton); }
 
-  QApplication& app_ = application();
+  QApplication& app_ = testApplication<qx::QxApplication>();
   TempFolder temp_;
   qx::WorkFolder folder_{temp_.path()};
   qx::UserName name_{"Lucia", "Ferri"};
@@ -180,7 +136,7 @@ class ManualChooserTest : public testing::Test {
   QRadioButton* radio(const char* objectName) { return window_.findChild<QRadioButton*>(objectName); }
   void press(const char* objectName) { QTest::mouseClick(window_.findChild<QPushButton*>(objectName), Qt::LeftButton); }
 
-  QApplication& app_ = application();
+  QApplication& app_ = testApplication<qx::QxApplication>();
   TempFolder temp_;
   qx::WorkFolder folder_{temp_.path()};
   qx::TFoIstDef window_{folder_};
@@ -224,7 +180,7 @@ TEST_F(ManualChooserTest, AnnullaOpensNothing) {
 }
 
 TEST(OpenDocument, TellsWhyADocumentCannotBeShown) {
-  application();
+  testApplication<qx::QxApplication>();
   TempFolder temp;
   writeBytes(temp.path() / "DISPENSA.PDF", "%PDF-1.4\n");
   const qx::WorkFolder folder(temp.path());

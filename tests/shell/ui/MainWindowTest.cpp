@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QInputDevice>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,6 +25,7 @@
 #include "IoError.h"
 #include "PlaceholderWindow.h"
 #include "QxApplication.h"
+#include "WidgetTestSupport.h"
 #include "ShellState.h"
 #include "StartUp.h"
 #include "SubjectArchive.h"
@@ -41,63 +41,6 @@ namespace qxtest {
 namespace {
 
 namespace fs = std::filesystem;
-
-int argc = 1;
-char name[] = "shell_ui_tests";
-char* argv[] = {name, nullptr};
-
-// One application object per process, whichever test makes it first.
-QApplication& application() {
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  static qx::QxApplication app(argc, argv);
-  return app;
-}
-
-// QTest's mouse events give the application a pointing device. The static
-// application object outlives the registry of input devices at exit, so the
-// devices are deleted once all tests have run, while the registry still lives.
-class InputDeviceCleanup : public ::testing::Environment {
- public:
-  void TearDown() override {
-    if (QCoreApplication* app = QCoreApplication::instance())
-      qDeleteAll(app->findChildren<QInputDevice*>(Qt::FindDirectChildrenOnly));
-  }
-};
-[[maybe_unused]] const ::testing::Environment* const kInputDeviceCleanup =
-    ::testing::AddGlobalTestEnvironment(new InputDeviceCleanup);
-
-// Answers every message box that comes up while it lives, keeping its text.
-// With `owner`, it also does what a desktop's window manager does and the
-// offscreen platform does not: the box takes the activation from its owner
-// and gives it back when it closes.
-class MessageCatcher {
- public:
-  explicit MessageCatcher(QWidget* owner = nullptr) {
-    QObject::connect(&timer_, &QTimer::timeout, [this, owner] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts << box->text();
-        names << box->objectName();
-        if (owner) {
-          QEvent deactivate(QEvent::WindowDeactivate);
-          QApplication::sendEvent(owner, &deactivate);
-        }
-        box->accept();
-        if (owner)
-          QTimer::singleShot(0, owner, [owner] {
-            QEvent activate(QEvent::WindowActivate);
-            QApplication::sendEvent(owner, &activate);
-          });
-      }
-    });
-    timer_.start(10);
-  }
-
-  QStringList texts;
-  QStringList names;
-
- private:
-  QTimer timer_;
-};
 
 // Lets the event loop run for a while (idle handlers, activations, boxes).
 void settle(int milliseconds = 100) { QTest::qWait(milliseconds); }
@@ -149,7 +92,7 @@ class MainWindowTest : public ::testing::Test {
 
   fs::path file(const char* name) const { return work.path() / name; }
 
-  QApplication& app = application();
+  QApplication& app = testApplication<qx::QxApplication>();
   TempFolder work;
   TempFolder installation;
   qx::ShellState state{qx::WorkFolder(work.path()), {installation.path()}};
@@ -157,7 +100,7 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST(MainWindow, CaptionNameAndSize) {
-  application();
+  testApplication<qx::QxApplication>();
   TempFolder work;
   work.copyInstallation();
   qx::ShellState state(qx::WorkFolder(work.path()), {});
@@ -610,7 +553,7 @@ TEST_F(MainWindowTest, ExitPictureEndsTheProgram) {
 }
 
 TEST(GeneralErrorBox, ShowsTheInputOutputErrorWithItsFile) {
-  application();
+  testApplication<qx::QxApplication>();
   const qx::IoError error(qx::IoErrorCode::FileNotFound, "FilePosi/DSEL.rnd");
   EXPECT_EQ(qx::generalErrorText(error), "Errore di I/O 2 (file non trovato): FilePosi/DSEL.rnd");
 
@@ -626,7 +569,7 @@ TEST(GeneralErrorBox, ShowsTheInputOutputErrorWithItsFile) {
     throw qx::IoError(qx::IoErrorCode::ReadPastEnd, "TMPR.ST2");
   });
   QTimer::singleShot(500, [] { QApplication::quit(); });
-  application().exec();
+  testApplication<qx::QxApplication>().exec();
   EXPECT_EQ(shown, "Errore di I/O 100 (lettura oltre la fine del file): TMPR.ST2");
 }
 
